@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <map>
-#include <sys/stat.h>
 
 namespace tarnwick {
 namespace {
@@ -191,10 +190,12 @@ TEST(ExtractPackage, ReadOnlyTargetIsLeftAsItWas)
     ScratchFolder folder;
     fs::create_directory(folder.Path() / "pkg");
     WriteFile(folder.Path() / "pkg/LOCKED.TXT", "old");
-    fs::permissions(folder.Path() / "pkg/LOCKED.TXT", fs::perms::owner_read | fs::perms::group_read);
     RecordingUi ui;
     ExtractionReport report;
-    ExtractPackage(archive.catalogue, folder.Target(), ui, &report);
+    {
+        Unreplaceable locked(folder.Path() / "pkg/LOCKED.TXT");
+        ExtractPackage(archive.catalogue, folder.Target(), ui, &report);
+    }
     EXPECT_EQ(ReadFile(folder.Path() / "pkg/LOCKED.TXT"), "old");
     EXPECT_EQ(ReadFile(folder.Path() / "pkg/FREE.TXT"), "new");
     EXPECT_EQ(report.entriesFailed, 1);
@@ -213,14 +214,16 @@ TEST(ExtractPackage, ExistingTemporaryFileIsOverwrittenThenDeleted)
 
 TEST(ExtractPackage, FatalFailuresShowTheirBoxAndEndTheProgram)
 {
-    // A read-only file in the way of the temporary archive.
+    // A file in the way of the temporary archive that cannot be replaced.
     {
         OneArchive archive(MakeZip({{"pkg\\A.TXT", "a"}}), u"pkg.zip");
         ScratchFolder folder;
         WriteFile(folder.Path() / "pkg.zip", "in the way");
-        fs::permissions(folder.Path() / "pkg.zip", fs::perms::owner_read);
         RecordingUi ui;
-        EXPECT_THROW(ExtractPackage(archive.catalogue, folder.Target(), ui), ProgramEnded);
+        {
+            Unreplaceable locked(folder.Path() / "pkg.zip");
+            EXPECT_THROW(ExtractPackage(archive.catalogue, folder.Target(), ui), ProgramEnded);
+        }
         ASSERT_EQ(ui.boxes.size(), 1u);
         EXPECT_EQ(ui.boxes[0].title, u"Zip-File Error!");
         EXPECT_EQ(ui.boxes[0].text, u"Installation failed");

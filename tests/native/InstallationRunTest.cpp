@@ -210,7 +210,7 @@ TEST(InstallationRun, WhatCouldNotBeWrittenIsReportedInsteadOfSuccess)
     Installation run;
     fs::create_directory(run.destination / "_config");
     WriteFile(run.destination / "_config/qb45.conf", "old");
-    fs::permissions(run.destination / "_config/qb45.conf", fs::perms::owner_read);
+    Unreplaceable locked(run.destination / "_config/qb45.conf");
     WriteFile(run.destination / "_shorcut", "a file where the shortcut folder belongs");
     run.Run();
     ASSERT_EQ(run.host.events.size(), 1u);

@@ -1,19 +1,28 @@
 #include "TestHost.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
 
 namespace tarnwick::testing {
 
 ScratchFolder::ScratchFolder()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarnwick-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot make a scratch folder");
-    path = pattern;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const auto candidate = std::filesystem::temp_directory_path() / ("tarnwick-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(candidate)) {
+            path = candidate;
+            return;
+        }
+    }
+    throw std::runtime_error("cannot make a scratch folder");
 }
 
 ScratchFolder::~ScratchFolder()
@@ -26,6 +35,28 @@ ScratchFolder::~ScratchFolder()
                                      std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path, ignored);
 }
+
+#if defined(_WIN32)
+Unreplaceable::Unreplaceable(const std::filesystem::path& file) : file(file)
+{
+    handle = CreateFileW(file.wstring().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        throw std::runtime_error("cannot lock " + file.string());
+}
+
+Unreplaceable::~Unreplaceable() { CloseHandle(handle); }
+#else
+Unreplaceable::Unreplaceable(const std::filesystem::path& file) : file(file)
+{
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+}
+
+Unreplaceable::~Unreplaceable()
+{
+    std::error_code ignored;
+    std::filesystem::permissions(file, std::filesystem::perms::owner_write, std::filesystem::perm_options::add, ignored);
+}
+#endif
 
 std::u16string ScratchFolder::Target() const { return ToU16(path.string()) + u"\\"; }
 

@@ -47,6 +47,22 @@ private:
     std::filesystem::path path;
 };
 
+// Keeps a file from being replaced or deleted while it lives. On POSIX the file loses its write
+// permission, which the POSIX side of the OS seam treats as the read-only attribute. On Windows the file
+// is held open without sharing, as another program locking it would: Wine lets an administrator replace
+// read-only files, so the attribute alone shows nothing there.
+class Unreplaceable {
+public:
+    explicit Unreplaceable(const std::filesystem::path& file);
+    ~Unreplaceable();
+    Unreplaceable(const Unreplaceable&) = delete;
+    Unreplaceable& operator=(const Unreplaceable&) = delete;
+
+private:
+    std::filesystem::path file;
+    void* handle = nullptr;
+};
+
 std::u16string ToU16(const std::string& text);
 std::string ReadFile(const std::filesystem::path& file);
 void WriteFile(const std::filesystem::path& file, const std::string& content);
