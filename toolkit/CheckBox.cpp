@@ -3,13 +3,13 @@
 namespace tk {
 
 HWND CheckBox::Create(const CheckBoxArgs& args) {
-    ControlSpec spec;
-    spec.className = L"Button";
-    spec.text = args.text;
-    spec.style = BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP;
-    spec.rect = args.rect;
-    spec.parent = args.parent;
-    return CreateControl(std::unique_ptr<Control>(new CheckBox), spec);
+    ControlRecipe recipe;
+    recipe.className = L"Button";
+    recipe.text = args.text;
+    recipe.style = BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP;
+    recipe.rect = args.rect;
+    recipe.parent = args.parent;
+    return CreateControl(std::unique_ptr<Control>(new CheckBox), recipe);
 }
 
 void SetCheckState(HWND checkBox, int state) {

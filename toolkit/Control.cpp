@@ -58,18 +58,18 @@ LRESULT CALLBACK ControlWindowProc(HWND handle, UINT message, WPARAM wParam, LPA
     return control->HandleMessage(message, wParam, lParam);
 }
 
-HWND CreateControl(std::unique_ptr<Control> control, const ControlSpec& spec) {
-    HWND parent = spec.parent ? spec.parent : CurrentContainer();
+HWND CreateControl(std::unique_ptr<Control> control, const ControlRecipe& recipe) {
+    HWND parent = recipe.parent ? recipe.parent : CurrentContainer();
     Window* window = FindWindowObject(parent);
-    if (!control || !window || !spec.className) {
+    if (!control || !window || !recipe.className) {
         return nullptr;
     }
     Control* object = control.get();
     // The object is known before its window exists, so that messages sent during creation find it.
     window->controls.push_back(std::move(control));
-    const std::wstring text(spec.text);
-    HWND handle = CreateWindowExW(spec.exStyle, spec.className, text.c_str(), WS_CHILD | WS_VISIBLE | spec.style,
-                                  spec.rect.x, spec.rect.y, spec.rect.width, spec.rect.height, parent,
+    const std::wstring text(recipe.text);
+    HWND handle = CreateWindowExW(recipe.exStyle, recipe.className, text.c_str(), WS_CHILD | WS_VISIBLE | recipe.style,
+                                  recipe.rect.x, recipe.rect.y, recipe.rect.width, recipe.rect.height, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())), Module(), object);
     if (!handle) {
         window->controls.erase(std::find_if(window->controls.begin(), window->controls.end(),

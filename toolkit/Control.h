@@ -15,7 +15,7 @@
 
 namespace tk {
 
-struct ControlSpec;
+struct ControlRecipe;
 
 class Control {
 public:
@@ -49,7 +49,7 @@ protected:
 
 private:
     friend class QuietChange;
-    friend HWND CreateControl(std::unique_ptr<Control> control, const ControlSpec& spec);
+    friend HWND CreateControl(std::unique_ptr<Control> control, const ControlRecipe& recipe);
     friend LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND handle = nullptr;
@@ -82,7 +82,7 @@ private:
 // What CreateControl needs besides the object: the window class, text, styles (WS_CHILD and WS_VISIBLE
 // are always added), the rectangle and the parent. A null parent means the current container: the panel
 // that is open, or else the window opened last.
-struct ControlSpec {
+struct ControlRecipe {
     const wchar_t* className = nullptr;
     std::wstring_view text;
     DWORD style = 0;
@@ -94,7 +94,7 @@ struct ControlSpec {
 // Creates the child window for the object, gives it the default GUI font and hands the object to its
 // top-level window, which keeps it in creation order until the window is closed. Returns the control's
 // handle, or null when the parent is unknown or the window cannot be created.
-HWND CreateControl(std::unique_ptr<Control> control, const ControlSpec& spec);
+HWND CreateControl(std::unique_ptr<Control> control, const ControlRecipe& recipe);
 
 // The window procedure of the toolkit's own control classes; it passes messages to HandleMessage.
 LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,13 +3,13 @@
 namespace tk {
 
 HWND Frame::Create(const FrameArgs& args) {
-    ControlSpec spec;
-    spec.className = L"Button";
-    spec.text = args.caption;
-    spec.style = BS_GROUPBOX | WS_GROUP;
-    spec.rect = args.rect;
-    spec.parent = args.parent;
-    return CreateControl(std::unique_ptr<Control>(new Frame), spec);
+    ControlRecipe recipe;
+    recipe.className = L"Button";
+    recipe.text = args.caption;
+    recipe.style = BS_GROUPBOX | WS_GROUP;
+    recipe.rect = args.rect;
+    recipe.parent = args.parent;
+    return CreateControl(std::unique_ptr<Control>(new Frame), recipe);
 }
 
 } // namespace tk

@@ -9,13 +9,13 @@
 namespace tk {
 
 HWND HyperLink::Create(const HyperLinkArgs& args) {
-    ControlSpec spec;
-    spec.className = HyperLinkClassName;
-    spec.text = args.text;
-    spec.style = WS_GROUP;
-    spec.rect = args.rect;
-    spec.parent = args.parent;
-    return CreateControl(std::unique_ptr<Control>(new HyperLink(args.hoverColour, args.underlined)), spec);
+    ControlRecipe recipe;
+    recipe.className = HyperLinkClassName;
+    recipe.text = args.text;
+    recipe.style = WS_GROUP;
+    recipe.rect = args.rect;
+    recipe.parent = args.parent;
+    return CreateControl(std::unique_ptr<Control>(new HyperLink(args.hoverColour, args.underlined)), recipe);
 }
 
 void HyperLink::UseFont(HFONT newFont) {

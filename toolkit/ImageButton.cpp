@@ -5,12 +5,12 @@
 namespace tk {
 
 HWND ImageButton::Create(const ImageButtonArgs& args) {
-    ControlSpec spec;
-    spec.className = L"Button";
-    spec.style = BS_OWNERDRAW | WS_GROUP | WS_TABSTOP;
-    spec.rect = args.rect;
-    spec.parent = args.parent;
-    return CreateControl(std::unique_ptr<Control>(new ImageButton(args.picture)), spec);
+    ControlRecipe recipe;
+    recipe.className = L"Button";
+    recipe.style = BS_OWNERDRAW | WS_GROUP | WS_TABSTOP;
+    recipe.rect = args.rect;
+    recipe.parent = args.parent;
+    return CreateControl(std::unique_ptr<Control>(new ImageButton(args.picture)), recipe);
 }
 
 bool ImageButton::SetPicture(HBITMAP newPicture) {

@@ -9,13 +9,13 @@ HWND Label::Create(const LabelArgs& args) {
     } else if (args.align == TextAlign::Right) {
         alignment = SS_RIGHT;
     }
-    ControlSpec spec;
-    spec.className = L"Static";
-    spec.text = args.text;
-    spec.style = alignment | SS_NOPREFIX | WS_GROUP;
-    spec.rect = args.rect;
-    spec.parent = args.parent;
-    return CreateControl(std::unique_ptr<Control>(new Label), spec);
+    ControlRecipe recipe;
+    recipe.className = L"Static";
+    recipe.text = args.text;
+    recipe.style = alignment | SS_NOPREFIX | WS_GROUP;
+    recipe.rect = args.rect;
+    recipe.parent = args.parent;
+    return CreateControl(std::unique_ptr<Control>(new Label), recipe);
 }
 
 } // namespace tk

@@ -5,12 +5,12 @@
 namespace tk {
 
 HWND Panel::Create(const PanelArgs& args) {
-    ControlSpec spec;
-    spec.className = PanelClassName;
-    spec.exStyle = WS_EX_CLIENTEDGE;
-    spec.rect = args.rect;
-    spec.parent = args.parent;
-    HWND panel = CreateControl(std::unique_ptr<Control>(new Panel), spec);
+    ControlRecipe recipe;
+    recipe.className = PanelClassName;
+    recipe.exStyle = WS_EX_CLIENTEDGE;
+    recipe.rect = args.rect;
+    recipe.parent = args.parent;
+    HWND panel = CreateControl(std::unique_ptr<Control>(new Panel), recipe);
     if (panel) {
         OpenContainer(panel);
     }

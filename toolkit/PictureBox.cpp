@@ -7,11 +7,11 @@
 namespace tk {
 
 HWND PictureBox::Create(const PictureBoxArgs& args) {
-    ControlSpec spec;
-    spec.className = PictureClassName;
-    spec.rect = args.rect;
-    spec.parent = args.parent;
-    return CreateControl(std::unique_ptr<Control>(new PictureBox(args.picture)), spec);
+    ControlRecipe recipe;
+    recipe.className = PictureClassName;
+    recipe.rect = args.rect;
+    recipe.parent = args.parent;
+    return CreateControl(std::unique_ptr<Control>(new PictureBox(args.picture)), recipe);
 }
 
 bool PictureBox::SetPicture(HBITMAP newPicture) {

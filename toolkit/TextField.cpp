@@ -3,14 +3,14 @@
 namespace tk {
 
 HWND TextField::Create(const TextFieldArgs& args) {
-    ControlSpec spec;
-    spec.className = L"Edit";
-    spec.text = args.text;
-    spec.style = WS_GROUP | WS_TABSTOP | ES_AUTOHSCROLL;
-    spec.exStyle = WS_EX_CLIENTEDGE;
-    spec.rect = args.rect;
-    spec.parent = args.parent;
-    return CreateControl(std::unique_ptr<Control>(new TextField), spec);
+    ControlRecipe recipe;
+    recipe.className = L"Edit";
+    recipe.text = args.text;
+    recipe.style = WS_GROUP | WS_TABSTOP | ES_AUTOHSCROLL;
+    recipe.exStyle = WS_EX_CLIENTEDGE;
+    recipe.rect = args.rect;
+    recipe.parent = args.parent;
+    return CreateControl(std::unique_ptr<Control>(new TextField), recipe);
 }
 
 } // namespace tk
