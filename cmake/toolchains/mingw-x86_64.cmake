@@ -1,42 +1,8 @@
 # Cross toolchain for x86_64-w64-mingw32: Debian's mingw-w64 compilers with the posix thread model.
-# libgcc, libstdc++ and winpthread are linked statically, so what this builds imports only DLLs that
-# come with Windows.
 #
 #   scripts/deps
 #   cmake -G Ninja -S . -B build-x86_64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-x86_64.cmake
-#
-# libarchive and libpng are not packaged by Debian for mingw; scripts/deps builds them into
-# <cache>/deps/x86_64-w64-mingw32 (TARNWICK_DEPS_PREFIX), which is searched together with /usr/x86_64-w64-mingw32.
-
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR AMD64)
 
 set(TARNWICK_TRIPLET x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER   x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_ASM_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_RC_COMPILER  x86_64-w64-mingw32-windres)
-
-# Same cache location as scripts/deps: $TARNWICK_CACHE, else $XDG_CACHE_HOME/tarnwick, else ~/.cache/tarnwick.
-if(NOT TARNWICK_DEPS_PREFIX)
-  if(NOT "$ENV{TARNWICK_CACHE}" STREQUAL "")
-    set(_tarnwickCache "$ENV{TARNWICK_CACHE}")
-  elseif(NOT "$ENV{XDG_CACHE_HOME}" STREQUAL "")
-    set(_tarnwickCache "$ENV{XDG_CACHE_HOME}/tarnwick")
-  else()
-    set(_tarnwickCache "$ENV{HOME}/.cache/tarnwick")
-  endif()
-  set(TARNWICK_DEPS_PREFIX "${_tarnwickCache}/deps/${TARNWICK_TRIPLET}")
-  unset(_tarnwickCache)
-endif()
-list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES TARNWICK_DEPS_PREFIX)
-
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 "${TARNWICK_DEPS_PREFIX}")
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_EXE_LINKER_FLAGS_INIT    "-static -static-libgcc -static-libstdc++")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(CMAKE_SYSTEM_PROCESSOR AMD64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
