@@ -9,7 +9,8 @@ die() { printf 'error: %s\n' "$*" >&2; exit 1; }
 
 # A private Wine prefix, made once and reused.
 wine_env() {
-  export WINEPREFIX="${TARNWICK_WINEPREFIX:-$build/wineprefix}"
+  WINEPREFIX=$(realpath -m "${TARNWICK_WINEPREFIX:-$build/wineprefix}")
+  export WINEPREFIX
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
