@@ -56,6 +56,7 @@ int ShowLicenseWindow() {
     tk::ActivateWindow(LicenseWindow);
     tk::SetWindowEnabled(AboutWindow, false);
 
+    // The License loop: every event of the process comes here until a close request.
     while (LicenseWindowEvent(tk::WaitEvent()) != 0) {
     }
 

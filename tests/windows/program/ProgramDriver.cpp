@@ -377,8 +377,6 @@ struct Creation {
     int cy = 0;
 };
 
-std::wstring ExpectedHelp() { return HelpDocument; }
-
 // One run of the program, from its start to its end.
 class Session {
 public:
@@ -739,7 +737,6 @@ void PressBoxButton(Session& app, HWND box, int id) {
 
 // ---- the main window's actions ----------------------------------------------------------------------
 
-POINT CentredOverMain(Session& app, int cx, int cy);
 const std::vector<int> OkButton = {IDOK};
 const std::vector<int> YesNoButtons = {IDYES, IDNO};
 
@@ -754,7 +751,7 @@ void CheckInvalidInput(Session& app) {
         const char* what;
         std::wstring dosbox;
         std::wstring destination;
-        bool onlyExamples; // clear every package and tick only "Copy Example Files"
+        bool onlyExamples; // untick "QuickBASIC 4.5", the one package ticked, and tick "Copy Example Files"
         const wchar_t* title;
         const wchar_t* text;
         const char* focus; // null: the focus is not moved
@@ -1115,7 +1112,7 @@ HWND OpenAboutByMenu(Session& app) {
 }
 
 void CheckAboutAndLicense(Session& app) {
-    const std::string help = checks::Utf8(ExpectedHelp());
+    const std::string help = checks::Utf8(HelpDocument);
     const std::string maker = Utf8(tarnwick::MakerWebSite);
     const std::string donation = Utf8(tarnwick::DonationPage);
     const std::string deed = Utf8(tarnwick::LicenseDeedPage);
@@ -1146,8 +1143,11 @@ void CheckAboutAndLicense(Session& app) {
     }
 
     check.Group("About window: input");
-    // F1 is not the About window's key; clicks on the picture and a label do nothing; the link and the
-    // donation button reach the shell and the window stays.
+    // Menu choices of the disabled main window that still arrive are consumed; F1 is not the About
+    // window's key; clicks on the picture and a label do nothing; the link and the donation button
+    // reach the shell and the window stays.
+    PostMessageW(app.main, WM_COMMAND, MAKEWPARAM(1, 0), 0); // "?" > Help
+    PostMessageW(app.main, WM_COMMAND, MAKEWPARAM(2, 0), 0); // "?" > About
     BringToFront(about);
     SendKey(VK_F1);
     Pause(300);
@@ -1155,7 +1155,12 @@ void CheckAboutAndLicense(Session& app) {
     Click(controls["freeware 1"]);
     Click(controls["MakerLink"]);
     log = app.WaitShellLog(2);
-    check.Equal(Joined(log), Joined({help, maker}), "after F1, a click on the picture, a label and the link");
+    check.Equal(Joined(log), Joined({help, maker}), "after the menu choices, F1, a click on the picture, a label and the link");
+    int aboutWindows = 0;
+    for (HWND window : app.Windows()) {
+        aboutWindows += TextOf(window) == L"About" ? 1 : 0;
+    }
+    check.Equal(aboutWindows, 1, "the About choice that arrived opened no second About window");
     Click(controls["DonateButton"]);
     log = app.WaitShellLog(3);
     check.Equal(Joined(log), Joined({help, maker, donation}), "after a click on the donation button");
@@ -1169,8 +1174,18 @@ void CheckAboutAndLicense(Session& app) {
         auto licenseControls = CheckLicenseWindow(app, about, license);
         if (licenseControls.size() == LicenseRows().size()) {
             check.Group("License window: input");
-            // The About window below takes no clicks while the License window is open.
-            PointAt(CentreOf(controls["LicenseButton"]));
+            // F1 does nothing here either. The License window covers the About window's buttons and
+            // link; moved aside, it shows that they take no clicks and that the link does not light up.
+            BringToFront(license);
+            SendKey(VK_F1);
+            Pause(300);
+            const RECT aboutRect = WindowRectOf(about);
+            SetWindowPos(license, nullptr, aboutRect.left, aboutRect.bottom + 4, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            Pause(300);
+            PointAt(CentreOf(controls["MakerLink"]));
+            Pause(200);
+            check.Equal(CountColour(Capture(WindowRectOf(controls["MakerLink"])), RGB(0, 0, 0)), size_t{0},
+                        "the link of the disabled About window keeps its colour under the pointer");
             Click(controls["LicenseButton"]);
             Click(controls["MakerLink"]);
             Pause(300);
@@ -1204,21 +1219,34 @@ void CheckAboutAndLicense(Session& app) {
     check.Group("help menu");
     BringToFront(app.main);
     SendKeys({VK_F10, VK_RIGHT, VK_DOWN, VK_RETURN});
-    log = app.WaitShellLog(5);
-    Pause(300);
-    log = app.ShellLog();
-    check.Equal(Joined(log), Joined({help, maker, donation, deed, help}), "? > Help hands the help document over once");
+    app.WaitShellLog(5);
+    Pause(300); // time for a second line that must not come
+    check.Equal(Joined(app.ShellLog()), Joined({help, maker, donation, deed, help}), "? > Help hands the help document over once");
 
     check.Group("About window again");
+    // With the main window near the screen's corner, centring would put the About window above and
+    // left of it: it stops at 0.
+    const RECT home = WindowRectOf(app.main);
+    SetWindowPos(app.main, nullptr, 5, -80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pause(300);
     HWND again = OpenAboutByMenu(app);
     if (check.Expect(again != nullptr, "? > About opens the About window again")) {
         check.Expect(again != about, "a new window is built");
+        const RECT main = WindowRectOf(app.main);
+        const RECT outer = WindowRectOf(again);
+        check.Expect(main.left + ((main.right - main.left) - (outer.right - outer.left)) / 2 < 0 &&
+                         main.top + ((main.bottom - main.top) - (outer.bottom - outer.top)) / 2 < 0,
+                     "centring alone would place it above and left of the screen");
+        check.Equal(std::to_string(outer.left) + "," + std::to_string(outer.top), std::string("0,0"),
+                    "its corner stops at the screen's corner");
         CheckRows(again, AboutRows(), "About again");
         PostMessageW(again, WM_CLOSE, 0, 0);
         check.Expect(app.WaitGone(again), "WM_CLOSE closes it");
         Pause(300);
         check.Expect(IsWindowEnabled(app.main) != FALSE, "the main window is enabled again");
     }
+    SetWindowPos(app.main, nullptr, home.left, home.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pause(300);
     check.Equal(app.ShellLog().size(), size_t{5}, "nothing more went to the shell");
 }
 
@@ -1425,8 +1453,6 @@ void CheckPromptPlace(Session& app, HWND prompt) {
     check.Equal(creation->y, static_cast<int>(centred.y), "the prompt is created centred over the main window: top");
 }
 
-std::string Text(const std::wstring& path) { return ReadBytes(path); }
-
 void CheckInstallations(Session& app) {
     check.Group("installation");
     const std::wstring first = Root + L"dest one";
@@ -1458,7 +1484,7 @@ void CheckInstallations(Session& app) {
     check.Equal(Joined(Listing(first + L"\\_shorcut")), std::string("qb45.lnk qbx.lnk"), "shortcuts");
     check.Equal(Joined(Listing(first + L"\\_source")), std::string("EXAMPLES"), "the examples are copied");
     check.Equal(Joined(Listing(first + L"\\_floppy")), std::string(), "the floppy folder is empty");
-    const std::string config = Text(first + L"\\_config\\qbx.conf");
+    const std::string config = ReadBytes(first + L"\\_config\\qbx.conf");
     check.Expect(config.rfind("[sdl]\r\nfullscreen=true\r\n[autoexec]\r\n", 0) == 0, "Fullscreen Mode reaches the configuration");
     check.Expect(config.find("EXIT\r\n") == std::string::npos, "no EXIT line without \"Shut down DOSBox when exiting\"");
 
@@ -1499,7 +1525,7 @@ void CheckInstallations(Session& app) {
     CheckPromptPlace(app, prompt);
     check.Equal(Joined(Listing(second)), std::string("_config _floppy _shorcut _source qb11 qb45"), "what the destination holds");
     check.Equal(Joined(Listing(second + L"\\_source")), std::string(), "no examples this time");
-    const std::string qb11 = Text(second + L"\\_config\\qb11.conf");
+    const std::string qb11 = ReadBytes(second + L"\\_config\\qb11.conf");
     check.Expect(qb11.rfind("[autoexec]\r\n", 0) == 0, "no full screen this time");
     check.Expect(qb11.size() >= 6 && qb11.compare(qb11.size() - 6, 6, "EXIT\r\n") == 0,
                  "\"Shut down DOSBox when exiting\" reaches the configuration");
