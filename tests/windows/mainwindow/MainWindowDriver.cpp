@@ -4,6 +4,7 @@
 // screen, the menu bar, the tooltips, the tab order with real key presses, and the events that user
 // actions and the program's own changes produce (or must not produce).
 #include "Checker.h"
+#include "RemoteBuffer.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -551,32 +552,6 @@ BOOL CALLBACK CollectTooltip(HWND window, LPARAM list) {
     }
     return TRUE;
 }
-
-// Memory in the program's process for the tooltip messages that take pointers.
-class RemoteBuffer {
-public:
-    RemoteBuffer(HANDLE process, size_t size) : process(process) {
-        address = VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-    ~RemoteBuffer() {
-        if (address) {
-            VirtualFreeEx(process, address, 0, MEM_RELEASE);
-        }
-    }
-    char* Address() const { return static_cast<char*>(address); }
-    bool Write(size_t offset, const void* data, size_t size) {
-        return WriteProcessMemory(process, Address() + offset, data, size, nullptr) != FALSE;
-    }
-    bool Read(size_t offset, void* data, size_t size) {
-        return ReadProcessMemory(process, Address() + offset, data, size, nullptr) != FALSE;
-    }
-
-private:
-    HANDLE process;
-    void* address = nullptr;
-};
 
 // Asks the tooltip control for a tool (TTM_ENUMTOOLSW with an index, or TTM_GETCURRENTTOOLW).
 bool ReadTool(HWND tooltip, UINT message, WPARAM index, TTTOOLINFOW& tool, std::wstring& text) {

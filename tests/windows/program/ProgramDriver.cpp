@@ -11,6 +11,7 @@
 //       capture of each: it writes <folder>\about.ready and waits for <folder>\about.done, then the same
 //       with license.*. Meant to run under a Wine virtual desktop, which draws the window frames.
 #include "Checker.h"
+#include "RemoteBuffer.h"
 #include "ui/Links.h"
 
 #include <windows.h>
@@ -207,32 +208,6 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
     return TRUE;
 }
-
-// Memory in the program's process for messages that carry pointers.
-class RemoteBuffer {
-public:
-    RemoteBuffer(HANDLE process, size_t size) : process(process) {
-        address = VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-    ~RemoteBuffer() {
-        if (address) {
-            VirtualFreeEx(process, address, 0, MEM_RELEASE);
-        }
-    }
-    char* Address() const { return static_cast<char*>(address); }
-    bool Write(size_t offset, const void* data, size_t size) {
-        return WriteProcessMemory(process, Address() + offset, data, size, nullptr) != FALSE;
-    }
-    bool Read(size_t offset, void* data, size_t size) {
-        return ReadProcessMemory(process, Address() + offset, data, size, nullptr) != FALSE;
-    }
-
-private:
-    HANDLE process;
-    void* address = nullptr;
-};
 
 // ---- the screen -----------------------------------------------------------------------------------
 
