@@ -122,4 +122,13 @@ void SetFont(HWND control, HFONT font) {
 
 void FocusControl(HWND control) { SetFocus(control); }
 
+void Control::FillBackground(HDC dc, const RECT& area) const {
+    if (HBRUSH own = BackgroundBrush()) {
+        FillRect(dc, &area, own);
+    } else {
+        BrushHandle behind(CreateSolidBrush(ContainerBackground(GetParent(handle))));
+        FillRect(dc, &area, behind.Get());
+    }
+}
+
 } // namespace tk

@@ -28,6 +28,8 @@ public:
     std::optional<Colour> BackgroundColour() const noexcept { return backgroundColour; }
     // The background brush when a background colour is set, otherwise null.
     HBRUSH BackgroundBrush() const noexcept { return backgroundBrush.Get(); }
+    // Paints the area in the control's background colour, or in its container's when it has none.
+    void FillBackground(HDC dc, const RECT& area) const;
 
     void SetColour(ColourKind kind, Colour colour);
     // True while the program itself changes the control's text or state: notifications that Windows

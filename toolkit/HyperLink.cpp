@@ -32,12 +32,7 @@ void HyperLink::Paint(HDC dc) {
     HWND handle = Handle();
     RECT client;
     GetClientRect(handle, &client);
-    if (HBRUSH own = BackgroundBrush()) {
-        FillRect(dc, &client, own);
-    } else {
-        BrushHandle behind(CreateSolidBrush(ContainerBackground(GetParent(handle))));
-        FillRect(dc, &client, behind.Get());
-    }
+    FillBackground(dc, client);
     const bool hot = hovering && IsWindowEnabled(GetAncestor(handle, GA_ROOT));
     Colour colour = TextColour() ? *TextColour() : GetSysColor(COLOR_HOTLIGHT);
     if (hot) {

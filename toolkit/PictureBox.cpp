@@ -24,12 +24,7 @@ void PictureBox::Paint(HDC dc) {
     HWND handle = Handle();
     RECT client;
     GetClientRect(handle, &client);
-    if (HBRUSH own = BackgroundBrush()) {
-        FillRect(dc, &client, own);
-    } else {
-        BrushHandle behind(CreateSolidBrush(ContainerBackground(GetParent(handle))));
-        FillRect(dc, &client, behind.Get());
-    }
+    FillBackground(dc, client);
     DrawPicture(dc, picture, 0, 0);
 }
 

@@ -5,6 +5,7 @@
 // actions and the program's own changes produce (or must not produce).
 #include "Checker.h"
 #include "RemoteBuffer.h"
+#include "WindowReading.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -188,21 +189,6 @@ bool StartProgram(const std::wstring& folder) {
 
 // ---- reading windows --------------------------------------------------------------------------------
 
-std::wstring ClassOf(HWND window) {
-    wchar_t name[256] = {};
-    GetClassNameW(window, name, 256);
-    return name;
-}
-
-// The text through WM_GETTEXT, which the system carries across processes.
-std::wstring TextOf(HWND window) {
-    wchar_t text[512] = {};
-    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 3000, nullptr);
-    return text;
-}
-
-DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)); }
-DWORD ExStyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)); }
 
 // The rectangle of a child in its parent's client coordinates.
 RECT RectInParent(HWND window) {
